@@ -39,7 +39,7 @@ LoadStatus ShowLoad(Page *page, const std::optional<Load> &load)
 } // namespace
 
 TForm1::TForm1(const QString &settingsPath, QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()), settingsPath(settingsPath)
+    : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()), settingsPath(settingsPath), Timer1(this)
 {
     InitEditorResources();
     ui->setupUi(this);
@@ -112,6 +112,7 @@ void TForm1::connectCommands()
     }};
     for (const auto &[button, action] : buttons)
         connect(button, &QToolButton::clicked, action, &QAction::trigger);
+    Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(kBannerIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 }
