@@ -1,4 +1,5 @@
 #include "army/army_file.h"
+#include "support/army_samples.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,45 +16,6 @@ QByteArray AsBytes(const ByteBuffer &buffer)
 ByteBuffer AsBuffer(const QByteArray &bytes)
 {
     return ByteBuffer(bytes.begin(), bytes.end());
-}
-
-// The bytes a new army saved as KNIGHT.ARM holds.
-QByteArray NewKnightBytes()
-{
-    QByteArray bytes(252, '\0');
-    bytes.replace(144, 6, "KNIGHT");
-    const char figures[] = {5, 1, 6, 1, 1, 1, 1};
-    bytes.replace(153, 7, figures, 7);
-    bytes.replace(160, 4, "none");
-    bytes[226] = 1;
-    bytes[228] = 10;
-    bytes[247] = 4;
-    return bytes;
-}
-
-ArmyRecord FullArmy()
-{
-    ArmyRecord army;
-    army.name = "Black Knights";
-    army.description = "Riders of the\r\nnorthern marches";
-    army.medalChance = 100;
-    army.strength = 9;
-    army.move = 99;
-    army.hits = 4;
-    army.turns = 5;
-    army.upkeep = 200;
-    army.view = 7;
-    army.race = 7;
-    army.moveBonuses = {1, 2, 0, 7};
-    army.combatTerrain = 6;
-    army.combatBonus = 255;
-    army.cost = 9999;
-    army.setup = 9990;
-    army.power = 38;
-    army.powerValue = 128;
-    army.sound = 10;
-    army.facing = 7;
-    return army;
 }
 
 } // namespace
@@ -83,8 +45,8 @@ void ArmyFormatTest::fieldsEncodeAtTheirOffsets_data()
 {
     QTest::addColumn<int>("offset");
     QTest::addColumn<QByteArray>("stored");
-    QTest::newRow("name") << 0 << QByteArray("Black Knights\0\0\0", 16);
-    QTest::newRow("description") << 16 << QByteArray("Riders of the\r\nnorthern marches\0", 32);
+    QTest::newRow("name") << 0 << QByteArray("Black Kn\xEEghts\0\0\0", 16);
+    QTest::newRow("description") << 16 << QByteArray("Riders of the\r\n\xA0northern marches\0", 33);
     QTest::newRow("figures") << 153 << QByteArray("\x64\x09\x63\x04\x05\xC8\x07", 7);
     QTest::newRow("race Machine") << 160 << QByteArray("machine").leftJustified(18, '\0');
     QTest::newRow("move bonus Desert") << 178 << QByteArray("desert").leftJustified(9, '\0');
@@ -103,14 +65,14 @@ void ArmyFormatTest::fieldsEncodeAtTheirOffsets()
 {
     QFETCH(int, offset);
     QFETCH(QByteArray, stored);
-    const QByteArray bytes = AsBytes(EncodeArmy(FullArmy(), "blackkn"));
+    const QByteArray bytes = AsBytes(EncodeArmy(SampleArmy(), "blackkn"));
     QCOMPARE(bytes.size(), 252);
     QCOMPARE(bytes.mid(offset, stored.size()), stored);
 }
 
 void ArmyFormatTest::decodeGivesBackWhatWasEncoded()
 {
-    const ArmyRecord army = FullArmy();
+    const ArmyRecord army = SampleArmy();
     const auto load = DecodeArmy(EncodeArmy(army, "blackkn"));
     QVERIFY(!load.stoppedAt);
     QVERIFY(load.record == army);
@@ -169,7 +131,7 @@ void ArmyFormatTest::foreignValuesLoadAsTheyAre()
 
 void ArmyFormatTest::shortFileStopsAtTheFirstByteFieldPastTheEnd()
 {
-    const QByteArray full = AsBytes(EncodeArmy(FullArmy(), "blackkn"));
+    const QByteArray full = AsBytes(EncodeArmy(SampleArmy(), "blackkn"));
     const ArmyRecord fresh;
     for (int length = 0; length <= 252; ++length) {
         const auto load = DecodeArmy(AsBuffer(full.left(length)));
@@ -213,15 +175,15 @@ void ArmyFormatTest::fileReadAndWrite()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Knight.ARM"));
-    QVERIFY(WriteArmyFile(path, FullArmy()));
+    QVERIFY(WriteArmyFile(path, SampleArmy()));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().mid(144, 9), QByteArray("Knight\0\0\0", 9));
     const auto load = ReadArmyFile(path);
     QVERIFY(load && !load->stoppedAt);
-    QVERIFY(load->record == FullArmy());
+    QVERIFY(load->record == SampleArmy());
     QVERIFY(!ReadArmyFile(dir.filePath(QStringLiteral("missing.ARM"))));
-    QVERIFY(!WriteArmyFile(dir.filePath(QStringLiteral("no/such/folder/x.ARM")), FullArmy()));
+    QVERIFY(!WriteArmyFile(dir.filePath(QStringLiteral("no/such/folder/x.ARM")), SampleArmy()));
 }
 
 void ArmyFormatTest::readTakesNoMoreThanTheRecord()

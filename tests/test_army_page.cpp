@@ -2,6 +2,7 @@
 #include "army/army_page.h"
 #include "records/choice_lists.h"
 #include "records/powers.h"
+#include "support/army_samples.h"
 #include "support/editor_fixture.h"
 
 #include <QComboBox>
@@ -351,29 +352,11 @@ void ArmyPageTest::pageGivesBackWhatItShows()
 {
     EditorFixture editor;
     auto *page = editor.find<ArmyPage>("ArmySheet");
-    ArmyRecord army;
-    army.name = "Gn\xF6ll Raiders";
-    army.description = "Line one\r\n\xA0line two\r\n";
-    army.medalChance = 0;
-    army.strength = 9;
-    army.move = 42;
-    army.hits = 4;
-    army.turns = 5;
-    army.upkeep = 255;
-    army.view = 7;
-    army.race = 5;
-    army.moveBonuses = {7, 0, 1, 2};
-    army.combatTerrain = 3;
-    army.combatBonus = 17;
-    army.cost = 1234;
-    army.setup = 9990;
-    army.power = 11;
-    army.powerValue = 255;
-    army.sound = 10;
-    army.facing = 0;
+    const ArmyRecord army = SampleArmy();
     page->showRecord(army);
     QVERIFY(page->record() == army);
-    QCOMPARE(editor.find<QComboBox>("PowerComboBox")->currentText(), QStringLiteral("Gold per City"));
+    QCOMPARE(editor.find<QComboBox>("PowerComboBox")->currentText(), QStringLiteral("Acid"));
+    QCOMPARE(editor.find<QLineEdit>("NameEdit")->text(), QStringLiteral("Black Kn\u00EEghts"));
     page->ResetArmyPage();
     QVERIFY(page->record() == ArmyRecord{});
 }

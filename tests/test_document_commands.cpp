@@ -1,5 +1,6 @@
 #include "app/settings_file.h"
 #include "army/army_page.h"
+#include "support/army_samples.h"
 #include "support/editor_fixture.h"
 
 #include <QComboBox>
@@ -14,19 +15,6 @@ const QString kArmyFilter = QStringLiteral("Vellgard Army Files (*.ARM)|*.ARM");
 QString CaptionFor(const QString &path)
 {
     return QStringLiteral("Vellgard Army/Hero Editor - ") + path;
-}
-
-QByteArray NewKnightBytes()
-{
-    QByteArray bytes(252, '\0');
-    bytes.replace(144, 6, "KNIGHT");
-    const char figures[] = {5, 1, 6, 1, 1, 1, 1};
-    bytes.replace(153, 7, figures, 7);
-    bytes.replace(160, 4, "none");
-    bytes[226] = 1;
-    bytes[228] = 10;
-    bytes[247] = 4;
-    return bytes;
 }
 
 } // namespace
@@ -88,14 +76,8 @@ void DocumentCommandsTest::savedArmyOpensAsItWasSaved()
 {
     EditorFixture editor;
     auto *page = editor.find<ArmyPage>("ArmySheet");
-    ArmyRecord army;
-    army.name = "Stone Giants";
-    army.description = "Slow\r\nbut sure";
-    army.race = 8;
-    army.moveBonuses = {5, 0, 0, 1};
+    ArmyRecord army = SampleArmy();
     army.cost = 1000;
-    army.power = 5;
-    army.powerValue = 3;
     page->showRecord(army);
     const QString path = editor.pathOf(QStringLiteral("GIANT.ARM"));
     editor.dialogs.fileAnswers = {path};

@@ -21,6 +21,7 @@ private slots:
     void toolButtonsRunTheirMenuCommands();
     void everyWayOfClosingWritesTheSettings_data();
     void everyWayOfClosingWritesTheSettings();
+    void ctrlXInATextFieldCutsInsteadOfQuitting();
     void errorReportText_data();
     void errorReportText();
     void boxesCarryTheApplicationTitle();
@@ -188,6 +189,23 @@ void MainWindowTest::everyWayOfClosingWritesTheSettings()
     QVERIFY(!editor.window->isVisible());
     QCOMPARE(FileBytes(editor.settingsPath()),
              QByteArray("[FILES]\nLastArmy=\nLastHero=\nLastSpell=\nLastItem=\nLastSite=\n"));
+}
+
+// Quitting asks nothing and would lose the edits, so a text field keeps
+// Ctrl+X for cutting.
+void MainWindowTest::ctrlXInATextFieldCutsInsteadOfQuitting()
+{
+    EditorFixture editor;
+    editor.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
+    auto *name = editor.find<QLineEdit>("NameEdit");
+    name->setFocus();
+    QTest::keyClicks(name, "Ogres");
+    name->selectAll();
+    QTest::keyClick(name, Qt::Key_X, Qt::ControlModifier);
+    QVERIFY(editor.window->isVisible());
+    QCOMPARE(name->text(), QString());
+    QVERIFY(!QFile::exists(editor.settingsPath()));
 }
 
 void MainWindowTest::errorReportText_data()

@@ -13,6 +13,16 @@ FileDialogRequest RequestFor(const RecordKindEntry &kind, const QString &lastFil
     return {kind.filter, kind.extension, lastFile};
 }
 
+// The dialog's answer with the default extension, stored as the kind's
+// last path before anything else is done with it.
+std::optional<QString> TakeChosenPath(const QString &answer, const RecordKindEntry &kind, QString &lastFile)
+{
+    if (answer.isEmpty())
+        return std::nullopt;
+    lastFile = WithDefaultExtension(answer, kind.extension);
+    return lastFile;
+}
+
 QString NameLimitMessage(int limit)
 {
     return QStringLiteral("The filename length must be up to %1 characters!").arg(limit);
@@ -34,11 +44,10 @@ QString WithDefaultExtension(const QString &path, const QString &extension)
 
 std::optional<QString> OpenPattern(QWidget *parent, const RecordKindEntry &kind, QString &lastFile)
 {
-    const QString chosen = Dialogs().openFileName(parent, RequestFor(kind, lastFile));
-    if (chosen.isEmpty())
+    const auto chosen = TakeChosenPath(Dialogs().openFileName(parent, RequestFor(kind, lastFile)), kind, lastFile);
+    if (!chosen)
         return std::nullopt;
-    const QString path = WithDefaultExtension(chosen, kind.extension);
-    lastFile = path;
+    const QString path = *chosen;
     switch (kind.read(path)) {
     case LoadStatus::CannotOpen:
         // The caption still takes the path, as after a load.
@@ -55,11 +64,10 @@ std::optional<QString> OpenPattern(QWidget *parent, const RecordKindEntry &kind,
 
 std::optional<QString> SaveAsPattern(QWidget *parent, const RecordKindEntry &kind, QString &lastFile)
 {
-    const QString chosen = Dialogs().saveFileName(parent, RequestFor(kind, lastFile));
-    if (chosen.isEmpty())
+    const auto chosen = TakeChosenPath(Dialogs().saveFileName(parent, RequestFor(kind, lastFile)), kind, lastFile);
+    if (!chosen)
         return std::nullopt;
-    const QString path = WithDefaultExtension(chosen, kind.extension);
-    lastFile = path;
+    const QString path = *chosen;
     if (static_cast<int>(vellgard::RecordNameOf(ToAnsi(path)).size()) > kind.nameLimit) {
         ShowMessage(parent, NameLimitMessage(kind.nameLimit));
         return std::nullopt;
