@@ -61,7 +61,7 @@ private slots:
 void AboutIntroTest::initTestCase()
 {
     // The look of the running editor, so that text measurements match it.
-    ApplyEditorLook();
+    SetUpEditorApplication();
 }
 
 void AboutIntroTest::captionAndFixedClientSize_data()

@@ -102,7 +102,7 @@ private slots:
 
 void JpegPictureTest::initTestCase()
 {
-    InitEditorResources();
+    SetUpEditorApplication();
     QVERIFY2(!StoryPictureBytes().isEmpty(), "the story picture is not among the resources");
 }
 
@@ -179,5 +179,5 @@ void JpegPictureTest::damagedDataFails()
     QCOMPARE(picture.components, 0);
 }
 
-QTEST_GUILESS_MAIN(JpegPictureTest)
+QTEST_MAIN(JpegPictureTest)
 #include "test_jpeg_picture.moc"

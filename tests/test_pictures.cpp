@@ -6,7 +6,7 @@
 class PicturesTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { InitEditorResources(); }
+    void initTestCase() { SetUpEditorApplication(); }
     void itemPicturesLoad();
     void toolBarMedallionsAreSeeThroughOutsideTheCircle_data();
     void toolBarMedallionsAreSeeThroughOutsideTheCircle();

@@ -8,27 +8,15 @@
 #include <QIcon>
 #include <QStyleFactory>
 
-void InitEditorResources()
-{
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(resources);
-        return true;
-    }();
-    Q_UNUSED(registered);
-}
-
 void SetUpEditorApplication()
 {
     // The name, not the display name: Qt would append a display name to
     // every window caption.
     QApplication::setApplicationName(kApplicationTitle);
-    InitEditorResources();
+    // The pictures are compiled into a static library, which registers
+    // nothing by itself.
+    Q_INIT_RESOURCE(resources);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
-    ApplyEditorLook();
-}
-
-void ApplyEditorLook()
-{
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The layouts are measured in pixels, so the font is too.
     QFont font(QStringLiteral("Liberation Sans"));

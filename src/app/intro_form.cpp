@@ -1,6 +1,5 @@
 #include "app/intro_form.h"
 
-#include "app/editor_look.h"
 #include "app/jpeg_picture.h"
 #include "ui_intro_form.h"
 
@@ -17,7 +16,6 @@ TIntroForm::TIntroForm(QWidget *parent, const QString &picturePath)
     ui->setupUi(this);
     ui->ScrollBox1->verticalScrollBar()->setTracking(true);
     connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
-    InitEditorResources();
     showPicture(picturePath);
 }
 

@@ -41,7 +41,6 @@ LoadStatus ShowLoad(Page *page, const std::optional<Load> &load)
 TForm1::TForm1(const QString &settingsPath, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()), settingsPath(settingsPath), Timer1(this)
 {
-    InitEditorResources();
     ui->setupUi(this);
     armyPage = ui->ArmySheet;
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

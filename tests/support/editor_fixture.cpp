@@ -4,10 +4,7 @@
 
 EditorFixture::EditorFixture()
 {
-    static const bool setUp = [] {
-        SetUpEditorApplication();
-        return true;
-    }();
+    static const bool setUp = (SetUpEditorApplication(), true);
     Q_UNUSED(setUp);
     settings = settingsPath();
     restart();
